@@ -1,0 +1,7 @@
+#include "app/commands.h"
+
+int main(int argc, char** argv) {
+    static EditorState state;
+    if (Startup(state, argc, argv)) RunEventLoop(state);
+    Shutdown(state);
+}

@@ -1,0 +1,4 @@
+// Map files.
+#include "app/commands.h"
+
+void LoadMapFile(EditorState&, const std::string&) {}
