@@ -44,6 +44,8 @@ struct RowCase {
     RowList rows;
 };
 
+void PrintTo(const RowCase& c, std::ostream* os) { *os << c.what << " at code " << c.code; }
+
 class BuiltinRows : public EditorTest, public ::testing::WithParamInterface<RowCase> {};
 
 TEST_P(BuiltinRows, GlyphHasTheGivenRows) {
@@ -204,6 +206,8 @@ struct InverseCase {
     size_t length;
 };
 
+void PrintTo(const InverseCase& c, std::ostream* os) { *os << c.length << "-byte table"; }
+
 class InverseGeneration : public EditorTest, public ::testing::WithParamInterface<InverseCase> {};
 
 TEST_P(InverseGeneration, SecondPartIsTheInverseOfTheTable) {
@@ -259,6 +263,8 @@ TEST_F(EditorTest, HexNumbersTwiceGiveTheSameStore) {
     EXPECT_EQ(s.CharsetStore, once.CharsetStore);
 }
 
+void PrintTo(const SetInfo& set, std::ostream* os) { *os << set.name; }
+
 class EverySet : public EditorTest, public ::testing::WithParamInterface<SetInfo> {};
 
 TEST_P(EverySet, SetsItsColoursAndRedrawsTheOverview) {
@@ -300,7 +306,10 @@ TEST_P(EverySet, LeavesCursorTitleAndRangeAlone) {
     // The editor shows the new glyph of the current code.
     RowList rows = Rows(s, 65);
     std::string expected;
-    for (size_t i = 0; i < rows.size(); ++i) expected += (i ? "," : "") + std::to_string(rows[i]);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i) expected += ',';
+        expected += std::to_string(rows[i]);
+    }
     EXPECT_EQ(ControlText(GlyphDataField), expected) << set.name;
 }
 
