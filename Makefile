@@ -43,5 +43,10 @@ bench: deps
 	@$(MAKE) --no-print-directory build
 	@for b in $(BUILD)/*_bench; do echo "== $$b"; xvfb-run -a $$b || exit 1; done
 
+contact-sheet: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target contact_sheet
+	./$(BUILD)/contact_sheet $(BUILD)/contact-sheet.png
+	@echo "wrote $(BUILD)/contact-sheet.png"
+
 clean:
 	rm -rf $(BUILD)
