@@ -92,27 +92,25 @@ bool WriteFileAtomically(const std::string& path, const uint8_t* data, size_t si
     const std::string dir = DirectoryOf(target);
     size_t slash = target.rfind('/');
     std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = (dir == "/" ? "" : dir) + "/." + name + ".XXXXXX";
-    std::vector<char> templ(temp.begin(), temp.end());
-    templ.push_back('\0');
-    int fd = mkstemp(templ.data());
-    if (fd < 0) return false;
-    temp = templ.data();
-
+    // Only a regular file is ever replaced: a directory, FIFO or device stays as it is.
     mode_t mode;
     struct stat st;
     if (stat(target.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            close(fd);
-            unlink(temp.c_str());
-            return false;
-        }
+        if (!S_ISREG(st.st_mode)) return false;
         mode = st.st_mode & 07777;
     } else {
         mode_t mask = umask(0);
         umask(mask);
         mode = 0666 & ~mask;
     }
+    // A name near the length limit must still leave room for the temporary file's.
+    std::string temp = (dir == "/" ? "" : dir) + "/." + name.substr(0, 200) + ".XXXXXX";
+    std::vector<char> templ(temp.begin(), temp.end());
+    templ.push_back('\0');
+    int fd = mkostemp(templ.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    temp = templ.data();
+
     bool ok = WriteAll(fd, data, size) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
     ok = (close(fd) == 0) && ok;
     if (ok) ok = rename(temp.c_str(), target.c_str()) == 0;
