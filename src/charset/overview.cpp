@@ -36,7 +36,11 @@ void MoveCursor(EditorState& s, int dx, int dy) {
     static const char Hex[] = "0123456789ABCDEF";
     const int code = s.CurrentCode;
     std::string title = s.BaseTitle + " " + std::to_string(code) + "($" + Hex[code >> 4] + Hex[code & 15] + ")";
-    if (code >= 32) title += "'" + CharacterOfCode(uint8_t(code)) + "'";
+    if (code >= 32) {
+        title += '\'';
+        title += CharacterOfCode(uint8_t(code));
+        title += '\'';
+    }
     SetWindowTitle(MainWindow, title);
 }
 
