@@ -188,7 +188,9 @@ TEST(Startup, MenuFailuresAreReportedAndStartupGoesOn) {
         EXPECT_EQ(MessagesShown()[0].text, text);
         EXPECT_FALSE(MenuExists(menu));
         for (int other : {MainMenu, RangePopup, MapPopup}) {
-            if (other != menu) EXPECT_TRUE(MenuExists(other)) << other;
+            if (other != menu) {
+                EXPECT_TRUE(MenuExists(other)) << other;
+            }
         }
         EXPECT_EQ(Shortcuts().size(), menu == MainMenu ? 0u : 2u) << "shortcuts belong to the menu bar";
     }
