@@ -4,8 +4,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include <algorithm>
-
 #include "platform/qt/qt_backend.h"
 
 namespace {
@@ -20,6 +18,15 @@ QStringList NameFilters(const std::vector<FileType>& types) {
         filters << QString::fromStdString(t.label) + " (" + pattern + ")";
     }
     return filters;
+}
+
+// The position of the selected type. With details hidden Qt names the selection by the
+// text it shows, which is the label.
+int TypeIndex(const QString& selected, const std::vector<FileType>& types) {
+    QStringList filters = NameFilters(types);
+    for (int i = 0; i < filters.size(); ++i)
+        if (selected == filters[i] || selected == QString::fromStdString(types[size_t(i)].label).simplified()) return i;
+    return 0;
 }
 
 void Prepare(QFileDialog& dialog, const std::string& directory, const std::vector<FileType>& types) {
@@ -43,7 +50,7 @@ OpenChoice ShowOpenDialog(const std::string& title, const std::string& directory
     dialog.setAcceptMode(QFileDialog::AcceptOpen);  // with AnyFile: a new name is accepted too
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;
     choice.path = dialog.selectedFiles().first().toStdString();
-    choice.typeIndex = std::max<int>(0, dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
+    choice.typeIndex = TypeIndex(dialog.selectedNameFilter(), types);
     return choice;
 }
 
