@@ -74,12 +74,15 @@ bool OpenWindow(int window, const std::string& title, int w, int h, bool shown, 
         win->move(area.x() + (area.width() - w) / 2, area.y() + (area.height() - h) / 2);
     }
     windows[window] = win;
-    win->setVisible(shown);
+    ShowWindow(window, shown);
     return true;
 }
 
 void ShowWindow(int window, bool shown) {
-    if (QMainWindow* w = WindowWidget(window)) w->setVisible(shown);
+    QMainWindow* w = WindowWidget(window);
+    if (!w || w->isVisible() == shown) return;
+    w->setVisible(shown);
+    if (shown) w->activateWindow();  // a window that appears takes the keyboard, also without a window manager
 }
 
 bool IsWindowShown(int window) {
