@@ -105,6 +105,15 @@ TEST_F(CanvasEvents, BothButtonsAreInTheHeldMask) {
     EXPECT_EQ(events[6].buttons, 0);
 }
 
+TEST_F(CanvasEvents, SecondPressOfADoubleClickIsAPressToo) {
+    QPoint at = InWindow(Plain, {10, 10});
+    QTest::mouseMove(win, at);
+    TakeEvents();
+    QTest::mouseDClick(win, Qt::LeftButton, {}, at);
+    EXPECT_EQ(Types(TakeControlEvents(Plain)), (std::vector<T>{T::LeftDown, T::LeftUp, T::LeftClick, T::LeftDown,
+                                                               T::DoubleClick, T::LeftUp, T::LeftClick}));
+}
+
 TEST_F(CanvasEvents, ReleaseOverTheFrameStillClicks) {
     QPoint at = InWindow(Framed, {50, 50});
     QTest::mouseMove(win, at);
