@@ -11,6 +11,7 @@
 #include <QLibraryInfo>
 #include <QWidget>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
