@@ -117,6 +117,67 @@ TEST_F(EditorTest, TheWholeMapFollowsTheDrawingRules) {
     }
 }
 
+struct ScreenCase {
+    const char* what;
+    int x, y, columns, rows, scale;
+    int overlay;  // 0 none, 1 random, 2 every row partial and different, 3 whole rows only
+};
+
+// The map's drawing primitive against the same cells drawn one by one with its overlay plots after each.
+TEST_F(EditorTest, ABitmapScreenIsItsCellsDrawnOneByOne) {
+    const ScreenCase cases[] = {
+        {"whole canvas", 0, 0, 80, 50, 2, 1},
+        {"offset, every overlay row its own", 3, 5, 10, 7, 2, 2},
+        {"whole overlay rows", 16, 0, 5, 3, 2, 3},
+        {"no overlay", 7, 1, 9, 9, 2, 0},
+        {"clipped at the top left", -7, -9, 12, 9, 2, 1},
+        {"clipped at the bottom right", 1200, 780, 10, 5, 2, 2},
+        {"scale 3", 2, 2, 5, 4, 3, 1},
+    };
+    uint32_t seed = 99;
+    auto next = [&] { return seed = seed * 1103515245u + 12345u, seed >> 16; };
+    for (auto& b : s.CharsetStore) b = uint8_t(next());
+    const int screen = CreatePicture(CanvasW, CanvasH), cells = CreatePicture(CanvasW, CanvasH);
+    const Colour ink = Rgb(9, 180, 77), paper = Rgb(200, 100, 3);
+    for (const ScreenCase& c : cases) {
+        const int size = 8 * c.scale;
+        std::vector<uint8_t> overlay(size_t(size) * size);
+        for (int i = 0; i < size * size; ++i) {
+            const int row = i / size, col = i % size;
+            if (c.overlay == 1) overlay[size_t(i)] = uint8_t(next() % 3);
+            if (c.overlay == 2) overlay[size_t(i)] = col == row ? OverlayInk : col == (row + 3) % size ? OverlayPaper : OverlayKeep;
+            if (c.overlay == 3) overlay[size_t(i)] = row % 3 == 0 ? OverlayInk : row % 3 == 1 ? OverlayPaper : OverlayKeep;
+        }
+        std::vector<const uint8_t*> bitmaps;
+        for (int i = 0; i < c.columns * c.rows; ++i) bitmaps.push_back(s.Glyph(int(next() & 255)));
+        for (int pic : {screen, cells}) {
+            ASSERT_TRUE(BeginDrawing(pic));
+            FillBox(0, 0, CanvasW, CanvasH, Rgb(1, 2, 3));
+            EndDrawing();
+        }
+        ASSERT_TRUE(BeginDrawing(screen));
+        DrawBitmapScreen(c.x, c.y, c.columns, c.rows, bitmaps.data(), c.scale, ink, paper, c.overlay ? overlay.data() : nullptr);
+        EndDrawing();
+        ASSERT_TRUE(BeginDrawing(cells));
+        for (int r = 0; r < c.rows; ++r)
+            for (int col = 0; col < c.columns; ++col) {
+                const int x = c.x + size * col, y = c.y + size * r;
+                DrawBitmap8(x, y, bitmaps[size_t(r * c.columns + col)], c.scale, ink, paper);
+                for (int i = 0; c.overlay && i < size * size; ++i)
+                    if (overlay[size_t(i)] != OverlayKeep)
+                        FillBox(x + i % size, y + i / size, 1, 1, overlay[size_t(i)] == OverlayInk ? ink : paper);
+            }
+        EndDrawing();
+        const uint32_t* a = PicturePixels(screen);
+        const uint32_t* b = PicturePixels(cells);
+        size_t differ = 0;
+        for (size_t i = 0; i < size_t(CanvasW) * CanvasH; ++i) differ += a[i] != b[i];
+        EXPECT_EQ(differ, 0u) << c.what;
+    }
+    ReleasePicture(screen);
+    ReleasePicture(cells);
+}
+
 TEST_F(EditorTest, NothingIsDrawnBeforeTheFirstRedrawThenEvenWhileHidden) {
     EXPECT_EQ(PixelAt(MapCanvas, 2, 0), Rgb(0, 0, 0));
     HandleGlyphCanvasEvent(s, {T::LeftDown, 0, 0, ButtonLeft, 0});  // glyph 0 changes: the chain ends in the map

@@ -16,16 +16,19 @@ bool InVisibleMap(const EditorState& s, int c, int r) {
     return c >= 0 && c < s.MapWidth && r >= 0 && r < s.MapHeight;
 }
 
-// The dotted grid over one cell, plot by plot; the corner's paper plot comes after its
-// ink plot, so the corner ends as paper.
-void DrawCellGrid(int x, int y, Colour ink, Colour paper) {
-    for (int l = 0; l < CellSize; l += 2) {
-        FillBox(x + l, y, 1, 1, ink);
-        FillBox(x + l + 1, y, 1, 1, paper);
-        FillBox(x, y + l, 1, 1, paper);
-        FillBox(x, y + l + 1, 1, 1, ink);
+// The dotted grid of one cell, plotted in its order into the cell's 16 x 16 overlay: the
+// corner's paper plot comes after its ink plot, so the corner ends as paper.
+struct CellGrid {
+    uint8_t px[CellSize][CellSize] = {};
+    CellGrid() {
+        for (int l = 0; l < CellSize; l += 2) {
+            px[0][l] = OverlayInk;
+            px[0][l + 1] = OverlayPaper;
+            px[l][0] = OverlayPaper;
+            px[l + 1][0] = OverlayInk;
+        }
     }
-}
+};
 
 std::string HoverTitle(int c, int r, int code) {
     char text[64];
@@ -48,16 +51,15 @@ void RedrawMap(EditorState& s) {
         ShowMessage("pxmsa", "draw char map error!");
         return;
     }
-    // Cell by cell: each glyph writes its own paper and ink over the whole cell, and the grid
-    // touches only that cell's top row and left column, so these are the pixels of a paper
-    // box, then every glyph's ink, then the whole grid.
-    const bool grid = s.MapGridShown != 0;
+    // The paper box, every glyph's ink and then the grid plots come to the same pixels as each
+    // cell's glyph, paper and ink, with its own grid plots after it: the grid of a cell touches
+    // only that cell's top row and left column.
+    static const CellGrid grid;
+    static const uint8_t* glyphs[MapColumns * MapRows];
     for (int r = 0; r < s.MapHeight; ++r)
-        for (int c = 0; c < s.MapWidth; ++c) {
-            const int x = CellSize * c, y = CellSize * r;
-            DrawBitmap8(x, y, s.Glyph(s.MapCell(c, r) & 255), 2, s.InkColour, s.PaperColour);
-            if (grid) DrawCellGrid(x, y, s.InkColour, s.PaperColour);
-        }
+        for (int c = 0; c < s.MapWidth; ++c) glyphs[r * s.MapWidth + c] = s.Glyph(s.MapCell(c, r) & 255);
+    DrawBitmapScreen(0, 0, s.MapWidth, s.MapHeight, glyphs, 2, s.InkColour, s.PaperColour,
+                     s.MapGridShown ? &grid.px[0][0] : nullptr);
     EndDrawing();
 }
 
@@ -72,7 +74,10 @@ void SetMapSize(EditorState& s, int width, int height) {
 
 void HandleMapCanvasEvent(EditorState& s, const ControlEventInfo& e) {
     const bool move = e.type == ControlEventType::Move;
-    if (e.type == ControlEventType::RightClick && MenuExists(MapPopup)) {
+    // A right click counts only inside the canvas rectangle, so the popup cell always
+    // lies in the store whatever position a backend reports.
+    const bool onCanvas = e.x >= 0 && e.y >= 0 && e.x < PictureWidth(MapCanvas) && e.y < PictureHeight(MapCanvas);
+    if (e.type == ControlEventType::RightClick && onCanvas && MenuExists(MapPopup)) {
         s.PopupCellColumn = CellOf(e.x);
         s.PopupCellRow = CellOf(e.y);
         ShowPopupMenu(MapPopup, MapWindow);

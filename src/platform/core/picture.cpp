@@ -136,6 +136,11 @@ void DrawPicture(int picture, int x, int y) {
     int x0 = std::max(x, 0), y0 = std::max(y, 0);
     int x1 = std::min(x + s->w, d->w), y1 = std::min(y + s->h, d->h);
     if (x0 >= x1 || y0 >= y1) return;
+    if (x == 0 && s->w == d->w) {  // whole rows on both sides: one block, much cheaper than row by row
+        std::memcpy(d->pixels.data() + size_t(y0) * d->w, s->pixels.data() + size_t(y0 - y) * s->w,
+                    size_t(y1 - y0) * size_t(d->w) * 4);
+        return;
+    }
     for (int row = y0; row < y1; ++row) {
         const uint32_t* from = s->pixels.data() + size_t(row - y) * s->w + (x0 - x);
         std::memcpy(d->pixels.data() + size_t(row) * d->w + x0, from, size_t(x1 - x0) * 4);
@@ -185,4 +190,104 @@ void DrawBitmap8(int x, int y, const uint8_t rows[8], int scale, Colour ink, Col
     for (int k = 0; k < 8; ++k)
         for (int j = 0; j < 8; ++j)
             Fill(*p, x + j * scale, y + k * scale, scale, scale, (rows[k] & (0x80 >> j)) ? on : off);
+}
+
+// ---- Screens of bitmaps ----------------------------------------------------------------------
+// At scale 2, inside the picture, every pixel row of a cell row is one 64-byte copy per cell
+// from a table indexed by the bitmap's row byte, with that overlay row already applied.
+
+namespace {
+
+struct alignas(64) CellRow {
+    uint32_t px[16];
+};
+
+// The table for overlay row o and the mask of the byte that indexes it (0: a row that the
+// overlay covers whole, the same for every byte).
+struct RowPlan {
+    const CellRow* table = nullptr;
+    unsigned mask = 0xFF;
+};
+
+#if defined(__x86_64__) && defined(__GNUC__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define WIDEST_STORES __attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+#endif
+#ifndef WIDEST_STORES
+#define WIDEST_STORES
+#endif
+
+// One row of cells, 16 pixel rows of `columns` cells each.
+WIDEST_STORES void ComposeCellRow(uint32_t* out, size_t stride, const uint8_t* const* cells, int columns,
+                                  const RowPlan* plans) {
+    for (int o = 0; o < 16; ++o) {
+        const CellRow* table = plans[o].table;
+        const unsigned mask = plans[o].mask, k = unsigned(o) >> 1;
+        uint32_t* row = out + size_t(o) * stride;
+        for (int c = 0; c < columns; ++c) std::memcpy(row + 16 * c, table[cells[c][k] & mask].px, sizeof(CellRow));
+    }
+}
+
+void DrawScreenAtScale2(Picture& p, int x, int y, int columns, int rows, const uint8_t* const bitmaps[],
+                        uint32_t on, uint32_t off, const uint8_t* overlay) {
+    // Up to 17 tables of 256 rows: the bare one and one per distinct overlay row.
+    static std::vector<CellRow> tables(17 * 256);
+    CellRow* bare = tables.data();
+    uint32_t nibble[16][8];
+    for (int n = 0; n < 16; ++n)
+        for (int j = 0; j < 4; ++j) nibble[n][2 * j] = nibble[n][2 * j + 1] = (n & (8 >> j)) ? on : off;
+    for (int b = 0; b < 256; ++b) {
+        std::memcpy(bare[b].px, nibble[b >> 4], 32);
+        std::memcpy(bare[b].px + 8, nibble[b & 15], 32);
+    }
+    RowPlan plans[16];
+    int made = 1;
+    for (int o = 0; o < 16; ++o) {
+        const uint8_t* ov = overlay ? overlay + 16 * o : nullptr;
+        int covered = 0;
+        for (int i = 0; ov && i < 16; ++i) covered += ov[i] != OverlayKeep;
+        if (covered == 0) {
+            plans[o] = {bare, 0xFF};
+            continue;
+        }
+        int same = -1;  // an earlier row with the same overlay shares its table
+        for (int e = 0; e < o && same < 0; ++e)
+            if (overlay && std::memcmp(overlay + 16 * e, ov, 16) == 0) same = e;
+        if (same >= 0) {
+            plans[o] = plans[same];
+            continue;
+        }
+        CellRow* table = tables.data() + 256 * made++;
+        const int entries = covered == 16 ? 1 : 256;
+        std::memcpy(table, bare, sizeof(CellRow) * size_t(entries));
+        for (int b = 0; b < entries; ++b)
+            for (int i = 0; i < 16; ++i)
+                if (ov[i] != OverlayKeep) table[b].px[i] = ov[i] == OverlayInk ? on : off;
+        plans[o] = {table, covered == 16 ? 0u : 0xFFu};
+    }
+    for (int r = 0; r < rows; ++r)
+        ComposeCellRow(p.pixels.data() + size_t(y + 16 * r) * p.w + x, size_t(p.w), bitmaps + size_t(r) * columns,
+                       columns, plans);
+}
+
+}  // namespace
+
+void DrawBitmapScreen(int x, int y, int columns, int rows, const uint8_t* const bitmaps[], int scale, Colour ink,
+                      Colour paper, const uint8_t* overlay) {
+    Picture* p = target.pic;
+    if (!p || scale <= 0 || columns <= 0 || rows <= 0) return;
+    const int size = 8 * scale;
+    if (scale == 2 && x >= 0 && y >= 0 && x + size * columns <= p->w && y + size * rows <= p->h) {
+        DrawScreenAtScale2(*p, x, y, columns, rows, bitmaps, PixelOf(ink), PixelOf(paper), overlay);
+        return;
+    }
+    const uint32_t on = PixelOf(ink), off = PixelOf(paper);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            const int cx = x + size * c, cy = y + size * r;
+            DrawBitmap8(cx, cy, bitmaps[size_t(r) * columns + c], scale, ink, paper);
+            for (int i = 0; overlay && i < size * size; ++i)
+                if (overlay[i] != OverlayKeep) Fill(*p, cx + i % size, cy + i / size, 1, 1, overlay[i] == OverlayInk ? on : off);
+        }
 }
