@@ -32,6 +32,7 @@ void Apply(const char* name, const char* value) {
 
 TEST_P(NoDisplay, InitFailsWithOneLine) {
     const Setting& c = GetParam();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process, whatever ran before
     EXPECT_EXIT(InitAndExit(c), ::testing::ExitedWithCode(0), "^pixmosa: no window could be opened[^\n]*\n$")
         << c.what;
 }
