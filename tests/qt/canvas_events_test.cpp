@@ -1,5 +1,11 @@
 // Pointer, key and drop events of canvases, driven through the window as real input.
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QFrame>
+#include <cstdio>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 #include <QMimeData>
 #include <QUrl>
 
@@ -140,6 +146,26 @@ TEST_F(CanvasEvents, RightClickCountsAnywhereInTheCanvasInsideAScrollArea) {
     QTest::mousePress(win, Qt::RightButton, {}, at);
     QTest::mouseRelease(win, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_EQ(Types(TakeControlEvents(InArea)), (std::vector<T>{T::Enter, T::RightDown, T::Move, T::RightUp, T::Leave}));
+}
+
+TEST_F(CanvasEvents, WheelIsReportedAndStillScrollsTheArea) {
+    auto* area = qobject_cast<QAbstractScrollArea*>(ControlWidget(Area));
+    ASSERT_NE(area, nullptr);
+    QPoint at = InWindow(InArea, {30, 40});
+    QTest::mouseMove(win, at);
+    TakeEvents();
+    // One notch down, as the window system delivers it.
+    QWidget* canvas = ControlWidget(InArea);
+    QPointF local(30, 40);
+    QWheelEvent wheel(local, canvas->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(canvas, &wheel);  // sendEvent would make it non-spontaneous
+    auto events = TakeControlEvents(InArea);
+    ASSERT_EQ(Types(events), (std::vector<T>{T::Wheel}));
+    EXPECT_EQ(events[0].x, 30);
+    EXPECT_EQ(events[0].y, 40);
+    EXPECT_GT(area->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(CanvasEvents, OnlyTheCanvasThatTakesFocusGetsItAndItsKeys) {
