@@ -2,12 +2,11 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFrame>
-#include <cstdio>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QUrl>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
-#include <QMimeData>
-#include <QUrl>
 
 #include "qt_support.h"
 
