@@ -29,6 +29,19 @@ void Fill(Picture& p, int x, int y, int w, int h, uint32_t px) {
     }
 }
 
+// The eight pixels of each nibble at scale 2 in two colours, kept until the colours change.
+const uint32_t (&NibblePixels(uint32_t on, uint32_t off))[16][8] {
+    static uint32_t pixels[16][8];
+    static uint32_t madeOn = 0, madeOff = 0;  // 0 is never a pixel: the alpha byte is set
+    if (on != madeOn || off != madeOff) {
+        for (int n = 0; n < 16; ++n)
+            for (int j = 0; j < 4; ++j) pixels[n][2 * j] = pixels[n][2 * j + 1] = (n & (8 >> j)) ? on : off;
+        madeOn = on;
+        madeOff = off;
+    }
+    return pixels;
+}
+
 }  // namespace
 
 Picture* FindPicture(int picture) {
@@ -167,6 +180,16 @@ void DrawBitmap8(int x, int y, const uint8_t rows[8], int scale, Colour ink, Col
     const uint32_t on = PixelOf(ink), off = PixelOf(paper);
     const int size = 8 * scale;
     if (x >= 0 && y >= 0 && x + size <= p->w && y + size <= p->h) {
+        if (scale == 2) {
+            const auto& nibble = NibblePixels(on, off);
+            for (int k = 0; k < 8; ++k) {
+                uint32_t* out = p->pixels.data() + size_t(y + 2 * k) * p->w + x;
+                std::memcpy(out, nibble[rows[k] >> 4], 32);
+                std::memcpy(out + 8, nibble[rows[k] & 15], 32);
+                std::memcpy(out + p->w, out, 64);
+            }
+            return;
+        }
         // Whole bitmap inside: write each pixel once, a line at a time.
         uint32_t line[8 * 16];
         uint32_t* wide = size <= 128 ? line : nullptr;
@@ -234,9 +257,7 @@ void DrawScreenAtScale2(Picture& p, int x, int y, int columns, int rows, const u
     // Up to 17 tables of 256 rows: the bare one and one per distinct overlay row.
     static std::vector<CellRow> tables(17 * 256);
     CellRow* bare = tables.data();
-    uint32_t nibble[16][8];
-    for (int n = 0; n < 16; ++n)
-        for (int j = 0; j < 4; ++j) nibble[n][2 * j] = nibble[n][2 * j + 1] = (n & (8 >> j)) ? on : off;
+    const auto& nibble = NibblePixels(on, off);
     for (int b = 0; b < 256; ++b) {
         std::memcpy(bare[b].px, nibble[b >> 4], 32);
         std::memcpy(bare[b].px + 8, nibble[b & 15], 32);

@@ -1,12 +1,27 @@
 // Shared between the two backends: the retained pictures and the hooks around them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <vector>
+
+// Pixels start on a cache line, so that wide stores of whole lines never straddle two.
+template <class T>
+struct CacheLineAllocator {
+    using value_type = T;
+    CacheLineAllocator() = default;
+    template <class U>
+    CacheLineAllocator(const CacheLineAllocator<U>&) {}
+    T* allocate(size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), std::align_val_t(64))); }
+    void deallocate(T* p, size_t) { ::operator delete(p, std::align_val_t(64)); }
+    template <class U>
+    bool operator==(const CacheLineAllocator<U>&) const { return true; }
+};
 
 struct Picture {
     int w = 0, h = 0;
-    std::vector<uint32_t> pixels;  // 0xFFRRGGBB, rows top first
+    std::vector<uint32_t, CacheLineAllocator<uint32_t>> pixels;  // 0xFFRRGGBB, rows top first
 };
 
 // The picture with this number, or nullptr.
