@@ -6,9 +6,19 @@ ARGS ?=
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth xdotool x11-utils imagemagick
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev valgrind
+
+# The checked builds of `make test`: sanitizers, libFuzzer (clang), valgrind over one test.
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TEST_SECONDS ?= 20
+VALGRIND_TEST ?= glyph_editor_test
+SOAK_EVENTS ?= 20000000
+SOAK_SECONDS ?= 3600
 
 .PHONY: run test bench build deps test-deps contact-sheet screenshot clean
+.PHONY: test-sanitize test-valgrind test-fuzz fuzz fuzz-build soak
 
 # Installs only what is missing, and nothing when all is present.
 define install_missing
@@ -38,6 +48,40 @@ run: deps
 test: test-deps
 	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitize
+	@$(MAKE) --no-print-directory test-valgrind
+	@$(MAKE) --no-print-directory test-fuzz FUZZ_SECONDS=$(FUZZ_TEST_SECONDS)
+
+# Every headless test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXMOSA_SANITIZE=ON -DPIXMOSA_QT=OFF -DPIXMOSA_BENCH=OFF
+
+test-sanitize: $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+test-valgrind:
+	valgrind -q --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite ./$(BUILD)/$(VALGRIND_TEST)
+
+$(FUZZ_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXMOSA_FUZZ=ON \
+		-DPIXMOSA_QT=OFF -DPIXMOSA_TESTS=OFF -DPIXMOSA_BENCH=OFF
+
+fuzz-build: $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+test-fuzz: fuzz-build
+	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
+
+fuzz: test-deps
+	@$(MAKE) --no-print-directory test-fuzz
+
+# The random session, long and with a seed from the clock (printed first).
+soak: deps
+	@$(MAKE) --no-print-directory build
+	PIXMOSA_SESSION_SEED=clock PIXMOSA_SESSION_EVENTS=$(SOAK_EVENTS) PIXMOSA_SESSION_SECONDS=$(SOAK_SECONDS) \
+		./$(BUILD)/random_session_test
 
 bench: deps
 	@$(MAKE) --no-print-directory build
@@ -49,4 +93,4 @@ contact-sheet: deps $(BUILD)/CMakeCache.txt
 	@echo "wrote $(BUILD)/contact-sheet.png"
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

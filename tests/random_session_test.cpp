@@ -337,7 +337,7 @@ struct Session {
         ++viewChecks;
         const RefPicture image = RefOverviewImage(s);
         if (std::string d = FirstDifference(s.OverviewImage, image); !d.empty()) return "overview picture: " + d;
-        RefPicture overview = RefOverviewCanvas(s);
+        RefPicture overview = RefOverviewCanvas(s, image);
         if (std::string d = FirstDifference(OverviewCanvas, overview); !d.empty()) {
             if (!overviewFrame.any) return "overview canvas: " + d;
             const auto& f = overviewFrame;

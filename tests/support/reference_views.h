@@ -2,6 +2,7 @@
 // rules, independently of the program's drawing code; and the checks of a whole state.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -29,8 +30,9 @@ inline void RefPicture::Plot(int x, int y, Colour c) {
 }
 
 inline void RefPicture::Box(int x, int y, int bw, int bh, Colour c) {
-    for (int j = 0; j < bh; ++j)
-        for (int i = 0; i < bw; ++i) Plot(x + i, y + j, c);
+    const uint32_t v = PixelOf(c);
+    for (int j = std::max(0, -y); j < bh && y + j < h; ++j)
+        for (int i = std::max(0, -x); i < bw && x + i < w; ++i) px[size_t(y + j) * size_t(w) + size_t(x + i)] = v;
 }
 
 inline void RefPicture::Outline(int x, int y, int bw, int bh, Colour c) {
@@ -64,13 +66,14 @@ inline RefPicture RefOverviewImage(const EditorState& s) {
     return p;
 }
 
-inline RefPicture RefOverviewCanvas(const EditorState& s) {
-    RefPicture p = RefOverviewImage(s);
+inline RefPicture RefOverviewCanvas(const EditorState& s, RefPicture p) {
     for (int i = 0; i < 16; ++i)
         for (int j = 0; j < 16; ++j)
             if ((i ^ j) & 1) p.Plot(16 * s.CursorColumn + j, 16 * s.CursorRow + i, Rgb(0, 255, 127));
     return p;
 }
+
+inline RefPicture RefOverviewCanvas(const EditorState& s) { return RefOverviewCanvas(s, RefOverviewImage(s)); }
 
 inline RefPicture RefGlyphCanvas(const EditorState& s) {
     RefPicture p(128, 128, s.PaperColour);
