@@ -13,7 +13,7 @@ int CellOf(int position) { return position / 16; }
 void SelectByPointer(EditorState& s, const ControlEventInfo& e) {
     s.CursorRow = CellOf(e.y);
     s.CursorColumn = CellOf(e.x);
-    s.CurrentCode = uint8_t(16 * s.CursorRow + s.CursorColumn);
+    s.CurrentCode = uint8_t(16u * unsigned(s.CursorRow) + unsigned(s.CursorColumn));  // low 8 bits; no overflow far out
     RedrawGlyphEditor(s);
     MoveCursor(s, 0, 0);  // brings a computed 16 back to 0
 }
@@ -100,12 +100,12 @@ void Drop(EditorState& s, const ControlEventInfo& e) {
     if (!s.DragActive) return;
     s.DragActive = 0;
     const int row = CellOf(e.y), column = CellOf(e.x);
-    const int target = 16 * row + column;
+    const int64_t target = 16 * int64_t(row) + column;  // far outside, 16 * row overflows int
     if (target == s.DragSource) return;
     const bool swap = IsMenuChecked(MainMenu, 18);
     if (column < 0 || column > 15 || row < 0 || row > 15) return;
     uint8_t* from = s.Glyph(s.DragSource);
-    uint8_t* to = s.Glyph(target);
+    uint8_t* to = s.Glyph(int(target));
     for (int k = 0; k < 8; ++k) {
         const uint8_t sv = from[k], tv = to[k];
         to[k] = sv;

@@ -19,9 +19,10 @@ struct Target {
     bool outline = false;
 } target;
 
-void Fill(Picture& p, int x, int y, int w, int h, uint32_t px) {
-    int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    int x1 = std::min(x + w, p.w), y1 = std::min(y + h, p.h);
+// Clipped in 64 bits: a position near the ends of int plus a size does not overflow.
+void Fill(Picture& p, int64_t x, int64_t y, int64_t w, int64_t h, uint32_t px) {
+    const int x0 = int(std::max<int64_t>(x, 0)), y0 = int(std::max<int64_t>(y, 0));
+    const int x1 = int(std::min<int64_t>(x + w, p.w)), y1 = int(std::min<int64_t>(y + h, p.h));
     if (x0 >= x1 || y0 >= y1) return;
     for (int row = y0; row < y1; ++row) {
         uint32_t* d = p.pixels.data() + size_t(row) * p.w;
@@ -137,17 +138,17 @@ void FillBox(int x, int y, int w, int h, Colour c) {
         return;
     }
     Fill(*p, x, y, w, 1, px);
-    Fill(*p, x, y + h - 1, w, 1, px);
+    Fill(*p, x, int64_t(y) + h - 1, w, 1, px);
     Fill(*p, x, y, 1, h, px);
-    Fill(*p, x + w - 1, y, 1, h, px);
+    Fill(*p, int64_t(x) + w - 1, y, 1, h, px);
 }
 
 void DrawPicture(int picture, int x, int y) {
     Picture* d = target.pic;
     Picture* s = FindPicture(picture);
     if (!d || !s) return;
-    int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    int x1 = std::min(x + s->w, d->w), y1 = std::min(y + s->h, d->h);
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = int(std::min<int64_t>(int64_t(x) + s->w, d->w)), y1 = int(std::min<int64_t>(int64_t(y) + s->h, d->h));
     if (x0 >= x1 || y0 >= y1) return;
     if (x == 0 && s->w == d->w) {  // whole rows on both sides: one block, much cheaper than row by row
         std::memcpy(d->pixels.data() + size_t(y0) * d->w, s->pixels.data() + size_t(y0 - y) * s->w,
@@ -167,9 +168,9 @@ int CopyPictureRect(int picture, int x, int y, int w, int h) {
     Picture* d = FindPicture(number);
     for (int row = 0; row < h; ++row)
         for (int col = 0; col < w; ++col) {
-            int sx = x + col, sy = y + row;
+            const int64_t sx = int64_t(x) + col, sy = int64_t(y) + row;
             if (sx >= 0 && sy >= 0 && sx < s->w && sy < s->h)
-                d->pixels[size_t(row) * w + col] = s->pixels[size_t(sy) * s->w + sx];
+                d->pixels[size_t(row) * w + col] = s->pixels[size_t(sy) * s->w + size_t(sx)];
         }
     return number;
 }
@@ -179,7 +180,7 @@ void DrawBitmap8(int x, int y, const uint8_t rows[8], int scale, Colour ink, Col
     if (!p || scale <= 0) return;
     const uint32_t on = PixelOf(ink), off = PixelOf(paper);
     const int size = 8 * scale;
-    if (x >= 0 && y >= 0 && x + size <= p->w && y + size <= p->h) {
+    if (x >= 0 && y >= 0 && int64_t(x) + size <= p->w && int64_t(y) + size <= p->h) {
         if (scale == 2) {
             const auto& nibble = NibblePixels(on, off);
             for (int k = 0; k < 8; ++k) {
@@ -212,7 +213,7 @@ void DrawBitmap8(int x, int y, const uint8_t rows[8], int scale, Colour ink, Col
     }
     for (int k = 0; k < 8; ++k)
         for (int j = 0; j < 8; ++j)
-            Fill(*p, x + j * scale, y + k * scale, scale, scale, (rows[k] & (0x80 >> j)) ? on : off);
+            Fill(*p, int64_t(x) + j * scale, int64_t(y) + k * scale, scale, scale, (rows[k] & (0x80 >> j)) ? on : off);
 }
 
 // ---- Screens of bitmaps ----------------------------------------------------------------------
