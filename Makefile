@@ -13,7 +13,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TEST_SECONDS ?= 20
-VALGRIND_TEST ?= glyph_editor_test
+VALGRIND_TESTS ?= shell_test overview_test files_charset_test hardening_regressions_test
 SOAK_EVENTS ?= 20000000
 SOAK_SECONDS ?= 3600
 
@@ -61,8 +61,10 @@ test-sanitize: $(ASAN_BUILD)/CMakeCache.txt
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# Memory errors and definite leaks in the plain build, under valgrind.
 test-valgrind:
-	valgrind -q --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite ./$(BUILD)/$(VALGRIND_TEST)
+	@for t in $(VALGRIND_TESTS); do echo "== valgrind $$t"; \
+		valgrind -q --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite ./$(BUILD)/$$t --gtest_brief=1 || exit 1; done
 
 $(FUZZ_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXMOSA_FUZZ=ON \
