@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < s.CharsetStore.size(); ++i) {
         const uint8_t before = route == 3 ? 0 : Before(i);
         const uint8_t want = i >= start && i < start + used ? bytes[i - start] : before;
-        Require(s.CharsetStore[i] == want, "store byte " + std::to_string(i) + " after loading " +
+        if (s.CharsetStore[i] != want) Require(false, "store byte " + std::to_string(i) + " after loading " +
                                                 std::to_string(bytes.size()) + " bytes at code " + std::to_string(start / 8));
     }
     const auto& messages = MessagesShown();

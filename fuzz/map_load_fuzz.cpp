@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 const size_t i = size_t(y) * size_t(p.w) + size_t(x);
                 const bool loaded = !tooBig && x < p.w && y < p.h && i < bytes.size();
                 const int want = loaded ? bytes[i] : Before(x, y);
-                Require(s.MapCell(x, y) == want, "map cell " + std::to_string(x) + "," + std::to_string(y) + " after loading " +
+                if (s.MapCell(x, y) != want) Require(false, "map cell " + std::to_string(x) + "," + std::to_string(y) + " after loading " +
                                                      std::to_string(bytes.size()) + " bytes" + at);
             }
         RequireWhole(s);
