@@ -98,8 +98,16 @@ struct Session {
     int Below(int n) { return int(rng() % uint64_t(n)); }
     bool OneIn(int n) { return Below(n) == 0; }
 
+    // Mostly a plain start; now and then one where a menu or the map window cannot be made.
     void Start() {
-        StartEditor(s);
+        HeadlessReset();
+        if (OneIn(10)) {
+            const int failing = Below(4);
+            if (failing < 3) FailMenu(std::vector<int>{MainMenu, RangePopup, MapPopup}[size_t(failing)]);
+            else FailWindow(MapWindow);
+        }
+        SetArguments({});
+        ASSERT_TRUE(Startup(s, 0, nullptr));
         rangeTouched = false;
         overviewFrame.any = mapFrame.any = false;
         RedrawMap(s);  // the map canvas stays black until its first redraw; make that now
@@ -355,6 +363,7 @@ struct Session {
                 return "overview canvas, neither redrawn nor holding the last frame: " + d + "; with the frame " + e;
         }
         if (std::string d = FirstDifference(GlyphCanvas, RefGlyphCanvas(s)); !d.empty()) return "glyph canvas: " + d;
+        if (!s.MapWindowAvailable) return {};
         RefPicture map = RefMapCanvas(s);
         if (std::string d = FirstDifference(MapCanvas, map); !d.empty()) {
             if (!mapFrame.any) return "map canvas: " + d;

@@ -162,8 +162,10 @@ inline std::string BrokenStateRule(const EditorState& s) {
     if (!none && !inStore)
         return "popup cell " + std::to_string(s.PopupCellColumn) + "," + std::to_string(s.PopupCellRow) + " outside the store";
     if (s.MapGridShown != 0 && s.MapGridShown != 1) return "MapGridShown " + std::to_string(s.MapGridShown);
-    if (IsMenuChecked(MainMenu, 27) != (s.MapGridShown == 1)) return "check mark of \"Grid on map\" differs from MapGridShown";
-    if (IsMenuChecked(MainMenu, 18) == IsMenuChecked(MainMenu, 19)) return "not exactly one drag mode checked";
+    if (MenuExists(MainMenu)) {
+        if (IsMenuChecked(MainMenu, 27) != (s.MapGridShown == 1)) return "check mark of \"Grid on map\" differs from MapGridShown";
+        if (IsMenuChecked(MainMenu, 18) == IsMenuChecked(MainMenu, 19)) return "not exactly one drag mode checked";
+    }
     if (s.InkColour > 0xFFFFFFu || s.PaperColour > 0xFFFFFFu) return "colour beyond 24 bits";
     if (!s.LastDirectory.empty() && s.LastDirectory.back() != '/' && s.LastDirectory.back() != '\\')
         return "LastDirectory \"" + s.LastDirectory + "\" ends without a separator";
