@@ -1,6 +1,7 @@
 // Benchmarks with budgets: after Google Benchmark's table, one line per budget,
 //   budget <name>: <ratio> x floor (limit <limit>)
-// where the ratio is the median time of the work over the median time of its floor,
+// where the ratio is the median CPU time of the work over the median CPU time of its floor
+// (CPU time, since the machines are shared and wall time counts the neighbours too),
 // both measured in the same run.
 #pragma once
 
