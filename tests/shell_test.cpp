@@ -65,13 +65,13 @@ TEST_F(EditorTest, ControlsWhereTheyBelong) {
     };
     for (const ControlCase& c : cases) {
         ASSERT_TRUE(ControlExists(c.id)) << c.id;
-        ControlSpec spec = ControlSpecOf(c.id);
-        EXPECT_EQ(spec.kind, c.kind) << c.id;
-        EXPECT_EQ(spec.window, c.id >= MapCanvas && (c.id == MapCanvas || c.id == MapScrollArea) ? MapWindow : MainWindow) << c.id;
-        EXPECT_EQ(spec.x, c.x) << c.id;
-        EXPECT_EQ(spec.y, c.y) << c.id;
-        EXPECT_EQ(spec.w, c.w) << c.id;
-        EXPECT_EQ(spec.h, c.h) << c.id;
+        ControlLayout layout = ControlLayoutOf(c.id);
+        EXPECT_EQ(layout.kind, c.kind) << c.id;
+        EXPECT_EQ(layout.window, c.id >= MapCanvas && (c.id == MapCanvas || c.id == MapScrollArea) ? MapWindow : MainWindow) << c.id;
+        EXPECT_EQ(layout.x, c.x) << c.id;
+        EXPECT_EQ(layout.y, c.y) << c.id;
+        EXPECT_EQ(layout.w, c.w) << c.id;
+        EXPECT_EQ(layout.h, c.h) << c.id;
         EXPECT_EQ(ControlText(c.id), c.text) << c.id;
         EXPECT_EQ(ToolTip(c.id), c.tooltip) << c.id;
     }
@@ -79,12 +79,12 @@ TEST_F(EditorTest, ControlsWhereTheyBelong) {
     EXPECT_EQ(PictureHeight(OverviewCanvas), 256);
     EXPECT_EQ(PictureWidth(MapCanvas), 1280);
     EXPECT_EQ(SliderPosition(RangeBeginSlider), 0);
-    EXPECT_EQ(ControlSpecOf(RangeEndSlider).maximum, 255);
+    EXPECT_EQ(ControlLayoutOf(RangeEndSlider).maximum, 255);
     EXPECT_FALSE(IsCheckBoxChecked(RangeCheckBox));
-    EXPECT_TRUE(ControlSpecOf(OverviewCanvas).options & OptTakesFocus);
-    EXPECT_FALSE(ControlSpecOf(GlyphCanvas).options & OptTakesFocus);
-    EXPECT_FALSE(ControlSpecOf(MapCanvas).options & OptTakesFocus);
-    EXPECT_EQ(ControlSpecOf(MapCanvas).parent, MapScrollArea);
+    EXPECT_TRUE(ControlLayoutOf(OverviewCanvas).options & OptTakesFocus);
+    EXPECT_FALSE(ControlLayoutOf(GlyphCanvas).options & OptTakesFocus);
+    EXPECT_FALSE(ControlLayoutOf(MapCanvas).options & OptTakesFocus);
+    EXPECT_EQ(ControlLayoutOf(MapCanvas).parent, MapScrollArea);
     int w, h, step;
     ScrollInnerSize(MapScrollArea, w, h, step);
     EXPECT_EQ(w, 522);

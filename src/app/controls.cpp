@@ -6,7 +6,7 @@ namespace {
 constexpr unsigned Sunken = OptSunkenBorder;
 
 // Created before the command-line file is loaded and the overview first drawn.
-const ControlSpec FirstControls[] = {
+const ControlLayout FirstControls[] = {
     {OverviewCanvas, MainWindow, -1, ControlKind::Canvas, 0, 0, 260, 260, "", "", Sunken | OptTakesFocus, 0, 0, 2},
     {RangeBeginLabel, MainWindow, -1, ControlKind::Label, 20, 260, 255, 20, "Begin range:0", "", OptCentred | OptLiteralAmpersand, 0, 0, 0},
     {RangeBeginSlider, MainWindow, -1, ControlKind::Slider, 20, 280, 255, 30, "", "", OptTickEveryValue, 0, 255, 0},
@@ -16,7 +16,7 @@ const ControlSpec FirstControls[] = {
 };
 
 // Created after the overview is first drawn.
-const ControlSpec SecondControls[] = {
+const ControlLayout SecondControls[] = {
     {ShiftLeftButton, MainWindow, -1, ControlKind::PushButton, 262, 128, 32, 20, "<", "shift left", 0, 0, 0, 0},
     {ShiftUpButton, MainWindow, -1, ControlKind::PushButton, 294, 128, 32, 20, "^", "shift up", 0, 0, 0, 0},
     {ShiftDownButton, MainWindow, -1, ControlKind::PushButton, 326, 128, 32, 20, "v", "shift down", 0, 0, 0, 0},
@@ -27,15 +27,15 @@ const ControlSpec SecondControls[] = {
     {GlyphCanvas, MainWindow, -1, ControlKind::Canvas, 262, 0, 128, 128, "", "", 0, 0, 0, 0},
 };
 
-const ControlSpec MapControls[] = {
+const ControlLayout MapControls[] = {
     {MapScrollArea, MapWindow, -1, ControlKind::ScrollArea, 0, 0, 522, 394, "", "", Sunken, 0, 0, 0},
     {MapCanvas, MapWindow, MapScrollArea, ControlKind::Canvas, 0, 0, 1280, 800, "", "", 0, 0, 0, 0},
 };
 
 template <size_t N>
-bool CreateAll(const ControlSpec (&specs)[N]) {
+bool CreateAll(const ControlLayout (&layouts)[N]) {
     bool ok = true;
-    for (const ControlSpec& spec : specs) ok = CreateControl(spec) && ok;
+    for (const ControlLayout& layout : layouts) ok = CreateControl(layout) && ok;
     return ok;
 }
 

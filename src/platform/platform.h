@@ -88,7 +88,7 @@ enum ControlOption : unsigned {
     OptLiteralAmpersand = 1u << 7, // label shows '&' as itself
 };
 
-struct ControlSpec {
+struct ControlLayout {
     int id = -1;
     int window = 0;
     int parent = -1;         // a scroll area the control lives in, or -1
@@ -103,7 +103,7 @@ struct ControlSpec {
 
 // Creates a control. A canvas gets a retained picture of its drawing area, whose picture
 // number is the control number, filled black.
-bool CreateControl(const ControlSpec& spec);
+bool CreateControl(const ControlLayout& layout);
 void SetControlText(int control, const std::string& text);  // UTF-8
 std::string ControlText(int control);
 void SetToolTip(int control, const std::string& text);

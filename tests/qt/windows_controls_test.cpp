@@ -60,7 +60,7 @@ protected:
     void SetUp() override {
         QtTest::SetUp();
         ASSERT_TRUE(OpenWindow(0, "controls", 640, 480, true));
-        const ControlSpec specs[] = {
+        const ControlLayout layouts[] = {
             {7, 0, -1, ControlKind::Label, 20, 260, 255, 20, "Begin range:0", "", OptCentred | OptLiteralAmpersand, 0, 0, 0},
             {5, 0, -1, ControlKind::Slider, 20, 280, 255, 30, "", "", OptTickEveryValue, 0, 255, 0},
             {4, 0, -1, ControlKind::CheckBox, 0, 310, 20, 20, "", "Enable range", 0, 0, 0, 0},
@@ -70,7 +70,7 @@ protected:
             {13, 0, -1, ControlKind::ScrollArea, 300, 200, 200, 150, "", "", OptSunkenBorder, 0, 0, 0},
             {2, 0, 13, ControlKind::Canvas, 0, 0, 1280, 800, "", "", 0, 0, 0, 0},
         };
-        for (const ControlSpec& spec : specs) ASSERT_TRUE(CreateControl(spec)) << spec.id;
+        for (const ControlLayout& layout : layouts) ASSERT_TRUE(CreateControl(layout)) << layout.id;
         win = Exposed(0);
         ASSERT_NE(win, nullptr);
         TakeEvents();

@@ -61,7 +61,7 @@ struct MenuItemRecord {
 std::vector<MenuItemRecord> MenuItems(int menu);
 std::string ToolTip(int control);
 bool ControlExists(int control);
-ControlSpec ControlSpecOf(int control);
+ControlLayout ControlLayoutOf(int control);
 int FocusedControl();
 bool AcceptsFileDrops(int control);
 void ScrollInnerSize(int control, int& w, int& h, int& step);

@@ -18,7 +18,7 @@ struct WindowRecord {
 };
 
 struct ControlRecord {
-    ControlSpec spec;
+    ControlLayout layout;
     std::string text;
     std::string tooltip;
     int position = 0;
@@ -154,9 +154,9 @@ std::string ToolTip(int control) {
 
 bool ControlExists(int control) { return world.controls.count(control) != 0; }
 
-ControlSpec ControlSpecOf(int control) {
+ControlLayout ControlLayoutOf(int control) {
     auto c = world.controls.find(control);
-    return c == world.controls.end() ? ControlSpec{} : c->second.spec;
+    return c == world.controls.end() ? ControlLayout{} : c->second.layout;
 }
 
 int FocusedControl() { return world.focus; }
@@ -228,20 +228,20 @@ std::string WindowTitle(int window) {
     return w == world.windows.end() ? std::string() : w->second.title;
 }
 
-bool CreateControl(const ControlSpec& spec) {
-    if (!world.windows.count(spec.window)) return false;
+bool CreateControl(const ControlLayout& layout) {
+    if (!world.windows.count(layout.window)) return false;
     ControlRecord c;
-    c.spec = spec;
-    c.text = spec.text;
-    c.tooltip = spec.tooltip;
-    c.position = spec.minimum;
-    if (spec.kind == ControlKind::ScrollArea) {
-        c.innerW = spec.w;
-        c.innerH = spec.h;
+    c.layout = layout;
+    c.text = layout.text;
+    c.tooltip = layout.tooltip;
+    c.position = layout.minimum;
+    if (layout.kind == ControlKind::ScrollArea) {
+        c.innerW = layout.w;
+        c.innerH = layout.h;
     }
-    world.controls[spec.id] = c;
-    if (spec.kind == ControlKind::Canvas)
-        MakePicture(spec.id, spec.w - 2 * spec.border, spec.h - 2 * spec.border);
+    world.controls[layout.id] = c;
+    if (layout.kind == ControlKind::Canvas)
+        MakePicture(layout.id, layout.w - 2 * layout.border, layout.h - 2 * layout.border);
     return true;
 }
 

@@ -151,19 +151,19 @@ struct Canvas final : QFrame {
 
 }  // namespace
 
-QWidget* CreateCanvas(const ControlSpec& spec, QWidget* parent) {
-    int border = std::max(spec.border, 0);
-    int w = spec.w - 2 * border, h = spec.h - 2 * border;
+QWidget* CreateCanvas(const ControlLayout& layout, QWidget* parent) {
+    int border = std::max(layout.border, 0);
+    int w = layout.w - 2 * border, h = layout.h - 2 * border;
     if (w <= 0 || h <= 0) return nullptr;
-    auto* canvas = new Canvas(spec.id, parent);
+    auto* canvas = new Canvas(layout.id, parent);
     if (border > 0) {
-        bool sunken = spec.options & OptSunkenBorder;
+        bool sunken = layout.options & OptSunkenBorder;
         // A two-pixel sunken panel is the classic well around a drawing area.
         canvas->setFrameStyle((border == 2 ? QFrame::WinPanel : QFrame::Panel) | (sunken ? QFrame::Sunken : QFrame::Plain));
         canvas->setLineWidth(border);
     }
-    canvas->setFocusPolicy(spec.options & OptTakesFocus ? Qt::ClickFocus : Qt::NoFocus);
-    MakePicture(spec.id, w, h);
+    canvas->setFocusPolicy(layout.options & OptTakesFocus ? Qt::ClickFocus : Qt::NoFocus);
+    MakePicture(layout.id, w, h);
     return canvas;
 }
 

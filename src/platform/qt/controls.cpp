@@ -40,68 +40,68 @@ void Report(int control, ControlEventType type) {
     QueueControlEvent(control, info);
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeLabel(const ControlLayout& layout, QWidget* parent) {
     // A QLabel without a buddy shows '&' as it is.
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    auto* label = new QLabel(QString::fromUtf8(layout.text), parent);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment((spec.options & OptCentred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    label->setAlignment((layout.options & OptCentred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
     return label;
 }
 
-QWidget* MakeSlider(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeSlider(const ControlLayout& layout, QWidget* parent) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
-    slider->setRange(spec.minimum, spec.maximum);
-    if (spec.options & OptTickEveryValue) {
+    slider->setRange(layout.minimum, layout.maximum);
+    if (layout.options & OptTickEveryValue) {
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setTickInterval(1);
     }
-    int id = spec.id;
+    int id = layout.id;
     QObject::connect(slider, &QSlider::valueChanged, [id] { Report(id, ControlEventType::Changed); });
     return slider;
 }
 
-QWidget* MakeCheckBox(const ControlSpec& spec, QWidget* parent) {
-    return new QCheckBox(QString::fromUtf8(spec.text), parent);
+QWidget* MakeCheckBox(const ControlLayout& layout, QWidget* parent) {
+    return new QCheckBox(QString::fromUtf8(layout.text), parent);
 }
 
-QWidget* MakePushButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
-    int id = spec.id;
+QWidget* MakePushButton(const ControlLayout& layout, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(layout.text), parent);
+    int id = layout.id;
     QObject::connect(button, &QPushButton::clicked, [id] { Report(id, ControlEventType::Clicked); });
     return button;
 }
 
-QWidget* MakeTextField(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeTextField(const ControlLayout& layout, QWidget* parent) {
     auto* field = new QTextEdit(parent);
     field->setAcceptRichText(false);
     field->setTabChangesFocus(true);
-    if (spec.options & OptAutoHScroll) {
+    if (layout.options & OptAutoHScroll) {
         // Scrolls with the cursor, like a field without a scroll bar of its own.
         field->setLineWrapMode(QTextEdit::NoWrap);
         field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    if (!(spec.options & OptSunkenBorder)) field->setFrameShape(QFrame::NoFrame);
-    Qt::Alignment align = spec.options & OptCentred ? Qt::AlignHCenter
-                          : spec.options & OptRightAligned ? Qt::AlignRight
+    if (!(layout.options & OptSunkenBorder)) field->setFrameShape(QFrame::NoFrame);
+    Qt::Alignment align = layout.options & OptCentred ? Qt::AlignHCenter
+                          : layout.options & OptRightAligned ? Qt::AlignRight
                                                            : Qt::AlignLeft;
     QTextOption option = field->document()->defaultTextOption();
     option.setAlignment(align);
     field->document()->setDefaultTextOption(option);
-    field->setPlainText(QString::fromUtf8(spec.text));
+    field->setPlainText(QString::fromUtf8(layout.text));
     return field;
 }
 
-QWidget* MakeScrollArea(const ControlSpec& spec, QWidget* parent) {
+QWidget* MakeScrollArea(const ControlLayout& layout, QWidget* parent) {
     auto* area = new QScrollArea(parent);
-    if (!(spec.options & OptSunkenBorder)) area->setFrameShape(QFrame::NoFrame);
+    if (!(layout.options & OptSunkenBorder)) area->setFrameShape(QFrame::NoFrame);
     auto* inner = new QWidget;
-    inner->resize(spec.w, spec.h);
+    inner->resize(layout.w, layout.h);
     area->setWidget(inner);
     return area;
 }
 
-using Maker = QWidget* (*)(const ControlSpec&, QWidget*);
+using Maker = QWidget* (*)(const ControlLayout&, QWidget*);
 const struct { ControlKind kind; Maker make; } Makers[] = {
     {ControlKind::Canvas, CreateCanvas},         {ControlKind::Label, MakeLabel},
     {ControlKind::Slider, MakeSlider},           {ControlKind::CheckBox, MakeCheckBox},
@@ -116,22 +116,22 @@ QWidget* ControlWidget(int control) {
     return c ? c->widget : nullptr;
 }
 
-bool CreateControl(const ControlSpec& spec) {
-    if (spec.id < 0 || Find(spec.id) || spec.w <= 0 || spec.h <= 0) return false;
-    QWidget* parent = WindowContent(spec.window);
-    if (spec.parent >= 0) {
-        auto* area = As<QScrollArea>(spec.parent, ControlKind::ScrollArea);
+bool CreateControl(const ControlLayout& layout) {
+    if (layout.id < 0 || Find(layout.id) || layout.w <= 0 || layout.h <= 0) return false;
+    QWidget* parent = WindowContent(layout.window);
+    if (layout.parent >= 0) {
+        auto* area = As<QScrollArea>(layout.parent, ControlKind::ScrollArea);
         parent = area ? area->widget() : nullptr;
     }
     if (!parent) return false;
     QWidget* w = nullptr;
     for (const auto& m : Makers)
-        if (m.kind == spec.kind) w = m.make(spec, parent);
+        if (m.kind == layout.kind) w = m.make(layout, parent);
     if (!w) return false;
-    w->setGeometry(spec.x, spec.y, spec.w, spec.h);
-    if (*spec.tooltip) w->setToolTip(QString::fromUtf8(spec.tooltip));
+    w->setGeometry(layout.x, layout.y, layout.w, layout.h);
+    if (*layout.tooltip) w->setToolTip(QString::fromUtf8(layout.tooltip));
     w->show();
-    controls[spec.id] = Control{spec.kind, w};
+    controls[layout.id] = Control{layout.kind, w};
     return true;
 }
 

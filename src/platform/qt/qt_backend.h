@@ -18,7 +18,7 @@ QWidget* WindowContent(int window);
 // The widget of a control, or nullptr.
 QWidget* ControlWidget(int control);
 // Makes the widget of a canvas control and its picture; nullptr when it has no drawing area.
-QWidget* CreateCanvas(const ControlSpec& spec, QWidget* parent);
+QWidget* CreateCanvas(const ControlLayout& layout, QWidget* parent);
 
 // The menu bar or popup menu with this number, or nullptr.
 QWidget* MenuWidget(int menu);
