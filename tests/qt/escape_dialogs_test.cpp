@@ -49,6 +49,20 @@ TEST_F(EscapeAndDialogs, EscapeHeldInEitherWindowWakesTheLoopWithTheKeyDown) {
     }
 }
 
+TEST_F(EscapeAndDialogs, EscapeTappedWithinOneWaitReadsAsDownWhenTheWaitReturns) {
+    // A quick tap under load: the press and the release are both pending when the loop
+    // waits, and the wait handles both before it returns.
+    QCoreApplication::postEvent(WindowWidget(0), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    QCoreApplication::postEvent(WindowWidget(0), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
+    Event ev;
+    ASSERT_TRUE(WaitMessage(ev));
+    EXPECT_TRUE(IsKeyDown(KeyEscape));
+    // The next wait, woken by something else, no longer sees the key.
+    QCoreApplication::postEvent(WindowWidget(0), new QEvent(QEvent::User));
+    ASSERT_TRUE(WaitMessage(ev));
+    EXPECT_FALSE(IsKeyDown(KeyEscape));
+}
+
 TEST_F(EscapeAndDialogs, EscapeThatClosesAMessageBoxIsNotHeldForTheProgram) {
     QString shownTitle, shownText;
     WhenModal([&](QWidget* box) {

@@ -28,6 +28,11 @@ std::vector<std::string> arguments;
 std::string programName = "pixmosa";
 std::deque<Event> queue;
 std::set<int> keysHeld;
+// Keys pressed in the program's windows during the current wait, and those of them let go
+// again before it returned: one wait handles every pending message, so a quick tap's
+// release can come before the loop reads the key, which was down when its press woke it.
+std::set<int> keysPressedInWait, keysTappedInWait;
+bool waiting = false;
 
 // Follows the keys pressed in the program's own windows. Presses that reach a dialog or
 // a menu do not count, so an Escape that closes a dialog never reads as held here; nor
@@ -40,10 +45,13 @@ struct KeyStateFilter final : QObject {
             auto* k = static_cast<QKeyEvent*>(e);
             int key = VirtualKey(k->key());
             if (key == 0 || k->isAutoRepeat()) break;
-            if (e->type() == QEvent::KeyRelease)
+            if (e->type() == QEvent::KeyRelease) {
+                if (waiting && keysPressedInWait.count(key)) keysTappedInWait.insert(key);
                 keysHeld.erase(key);
-            else if (receiver->isWidgetType() && InProgramWindow(static_cast<QWidget*>(receiver)))
+            } else if (receiver->isWidgetType() && InProgramWindow(static_cast<QWidget*>(receiver))) {
                 keysHeld.insert(key);
+                if (waiting) keysPressedInWait.insert(key);
+            }
             break;
         }
         case QEvent::ApplicationDeactivate:  // releases elsewhere never reach us
@@ -155,6 +163,8 @@ void PlatformShutdown() {
     ReleaseAllPictures();
     queue.clear();
     keysHeld.clear();
+    keysPressedInWait.clear();
+    keysTappedInWait.clear();
     if (app) {
         app->removeEventFilter(&keyFilter);
         delete app;
@@ -179,7 +189,11 @@ size_t QueuedEvents() { return queue.size(); }
 bool WaitMessage(Event& ev) {
     if (!app) return false;
     if (queue.empty()) {
+        keysPressedInWait.clear();
+        keysTappedInWait.clear();
+        waiting = true;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        waiting = false;
         // Outside exec() Qt never reaches objects left for deletion (closed tooltips, menus).
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -191,7 +205,7 @@ bool WaitMessage(Event& ev) {
     return true;
 }
 
-bool IsKeyDown(int key) { return keysHeld.count(key) != 0; }
+bool IsKeyDown(int key) { return keysHeld.count(key) != 0 || keysTappedInWait.count(key) != 0; }
 
 int VirtualKey(int qtKey) {
     static const struct { int qt, key; } named[] = {
