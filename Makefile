@@ -6,7 +6,7 @@ ARGS ?=
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev valgrind
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth xdotool x11-utils imagemagick python3 clang-14 libclang-rt-14-dev valgrind
 
 # The checked builds of `make test`: sanitizers, libFuzzer (clang), valgrind over one test.
 ASAN_BUILD ?= build-asan
