@@ -1,6 +1,8 @@
 // Any dropped-file text, on the overview and on the map, as the event loop hands it on.
 // Input: a mode byte (bit 0: the text is put after this target's directory), then the text.
-// The directory holds a few files and a directory for the text to name.
+// The directory holds a few files, a directory and a FIFO for the text to name.
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "fuzz_support.h"
@@ -20,6 +22,7 @@ void MakeFiles() {
     WriteBytes(dir / "big", Pattern(5000, 4));
     WriteBytes(dir / "empty", {});
     std::filesystem::create_directory(dir / "sub");
+    mkfifo((dir / "pipe").c_str(), 0600);  // must be refused, never waited on
 }
 
 void RunPosted() {

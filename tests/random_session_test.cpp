@@ -15,6 +15,7 @@
 #include <random>
 #include <sstream>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/codepage.h"
@@ -58,16 +59,17 @@ const int ActionKeys[] = {KeyLeft, KeyUp, KeyRight, KeyDown, KeyInsert, KeyDelet
 const int ExtremePositions[] = {INT_MIN, INT_MIN + 15, -(1 << 30), 1 << 30, INT_MAX - 15, INT_MAX};
 
 // Names a save dialog is answered with, relative to the session's directory; "taken.*" are
-// directories and "nodir" does not exist, so saving there must fail and say so.
+// directories, "pipe.fnt" a FIFO and "nodir" does not exist, so saving there must fail and
+// say so (and a FIFO must never block a load or a save).
 const char* const SaveNames[] = {
     "font", "font.fnt", "FONT.FNT", "font.fnt.bak", "x.fn", "screen", "screen.map", "SCREEN.MAP",
-    "picture.bmp", "picture", "taken.fnt", "taken.map", "taken.bmp", "nodir/file.fnt", "back\\slash.fnt",
+    "picture.bmp", "picture", "taken.fnt", "taken.map", "taken.bmp", "nodir/file.fnt", "back\\slash.fnt", "pipe.fnt",
 };
 // Texts an open dialog or a drop carries: files the saves write, files made at the start,
 // a directory, a missing file, and texts that name no file.
 const char* const LoadNames[] = {
     "font.fnt", "FONT.FNT", "screen.map", "picture.bmp", "empty", "five", "big.fnt", "taken.fnt",
-    "missing.fnt", "", "font.fnt\nscreen.map", "five\n",
+    "missing.fnt", "", "font.fnt\nscreen.map", "five\n", "pipe.fnt",
 };
 
 struct Session {
@@ -92,6 +94,7 @@ struct Session {
         WriteBytes(dir / "empty", {});
         WriteBytes(dir / "five", Pattern(5, 1));
         WriteBytes(dir / "big.fnt", Pattern(3000, 2));
+        mkfifo((dir / "pipe.fnt").c_str(), 0600);
         Start();
     }
 
@@ -221,7 +224,7 @@ struct Session {
         case 5: ScriptSave(".map", VisibleMapBytes(), size_t(s.MapWidth * s.MapHeight)); break;
         case 6: ScriptSave(".bmp", {}, 196662); break;
         case 16: case 17: rangeTouched = true; break;
-        case 37: case 38: ScriptColourDialog(OneIn(4) ? -1 : Below(1 << 24)); break;
+        case 37: case 38: ScriptColourDialog(OneIn(4) ? -1 : OneIn(8) ? (1ll << 24) + (long long)(rng() >> 20) : Below(1 << 24)); break;
         default: break;
         }
         Note("command " + std::to_string(command));
@@ -331,7 +334,8 @@ struct Session {
         if (dialogs.empty() || dialogs.back().kind != "save") return "no save dialog shown for a scripted save";
         const bool failed = !MessagesShown().empty() && MessagesShown().back().text == "File Error:" + save.path;
         std::error_code ec;
-        const bool possible = !fs::is_directory(save.path, ec) && fs::is_directory(fs::path(save.path).parent_path(), ec);
+        const bool possible = (fs::is_regular_file(save.path, ec) || !fs::exists(save.path, ec)) &&
+                              fs::is_directory(fs::path(save.path).parent_path(), ec);
         if (failed != !possible) return std::string(failed ? "a save that could be written failed: " : "a save that cannot be written did not fail: ") + save.path;
         if (failed) return {};
         const std::vector<uint8_t> written = ReadBytes(save.path);
