@@ -5,32 +5,9 @@
 
 namespace {
 
-class Editor : public ::testing::Test {
+class Editor : public RunningEditorTest {
 protected:
-    void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static char name[] = "pixmosa";
-        char* argv[] = {name, nullptr};
-        ASSERT_TRUE(Startup(s, 1, argv));
-        win = WindowWidget(MainWindow)->windowHandle();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(win));
-        Handle();
-    }
-    void TearDown() override { PlatformShutdown(); }
-
-    // Handles everything pending as the event loop would; false once the program is to end.
-    bool Handle() {
-        QCoreApplication::processEvents();
-        Event ev;
-        while (QueuedEvents() > 0 && WaitMessage(ev)) {
-            if (IsKeyDown(KeyEscape) || !HandleEvent(s, ev)) return false;
-        }
-        return true;
-    }
     QPoint Glyph(int x, int y) { return InWindow(GlyphCanvas, {x, y}); }
-
-    EditorState s;
-    QWindow* win = nullptr;
 };
 
 TEST_F(Editor, PressMoveAndReleaseOnTheGlyphCanvasSetPixels) {

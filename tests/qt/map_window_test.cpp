@@ -10,26 +10,8 @@
 
 namespace {
 
-class MapWindowTest : public ::testing::Test {
+class MapWindowTest : public RunningEditorTest {
 protected:
-    void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static char name[] = "pixmosa";
-        char* argv[] = {name, nullptr};
-        ASSERT_TRUE(Startup(s, 1, argv));
-        ASSERT_TRUE(QTest::qWaitForWindowActive(WindowWidget(MainWindow)->windowHandle()));
-        Handle();
-    }
-    void TearDown() override { PlatformShutdown(); }
-
-    bool Handle() {
-        QCoreApplication::processEvents();
-        Event ev;
-        while (QueuedEvents() > 0 && WaitMessage(ev)) {
-            if (IsKeyDown(KeyEscape) || !HandleEvent(s, ev)) return false;
-        }
-        return true;
-    }
     // Shows the map through a size command and waits until it can take input.
     QWindow* ShowMap(int command) {
         DispatchCommand(s, command);
@@ -39,8 +21,6 @@ protected:
         return w->windowHandle();
     }
     QColor Shown(int x, int y) { return ControlWidget(MapCanvas)->grab().toImage().pixelColor(x, y); }
-
-    EditorState s;
 };
 
 TEST_F(MapWindowTest, HiddenUntilASizeCommandAndClosingOnlyHidesIt) {

@@ -4,29 +4,15 @@
 
 namespace {
 
-class OverviewDrag : public ::testing::Test {
+class OverviewDrag : public RunningEditorTest {
 protected:
     void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static char name[] = "pixmosa";
-        char* argv[] = {name, nullptr};
-        ASSERT_TRUE(Startup(s, 1, argv));
-        win = WindowWidget(MainWindow)->windowHandle();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(win));
+        RunningEditorTest::SetUp();
+        if (HasFatalFailure()) return;
         for (int c = 0; c < 256; ++c)
             for (int r = 0; r < 8; ++r) s.Glyph(c)[r] = uint8_t(c + 31 * r);
         RedrawCharset(s);
         ASSERT_TRUE(Handle());
-    }
-    void TearDown() override { PlatformShutdown(); }
-
-    bool Handle() {
-        QCoreApplication::processEvents();
-        Event ev;
-        while (QueuedEvents() > 0 && WaitMessage(ev)) {
-            if (IsKeyDown(KeyEscape) || !HandleEvent(s, ev)) return false;
-        }
-        return true;
     }
     std::vector<int> Rows(int code) { return std::vector<int>(s.Glyph(code), s.Glyph(code) + 8); }
     // A point inside the overview cell of `code`.
@@ -39,9 +25,6 @@ protected:
         QTest::mouseMove(win, Cell(to));
         QTest::mouseRelease(win, Qt::LeftButton, {}, Cell(to));
     }
-
-    EditorState s;
-    QWindow* win = nullptr;
 };
 
 TEST_F(OverviewDrag, DraggingOneCellOntoAnotherSwapsTheTwoGlyphs) {

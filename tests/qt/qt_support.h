@@ -12,6 +12,7 @@
 #include <ostream>
 #include <vector>
 
+#include "app/commands.h"
 #include "platform/platform.h"
 #include "qt_backend.h"
 
@@ -71,3 +72,31 @@ inline QPoint InWindow(int control, QPoint p) {
     QWidget* c = ControlWidget(control);
     return c->mapTo(c->window(), p);
 }
+
+// The editor started as the program starts, with its main window active.
+class RunningEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static char name[] = "pixmosa";
+        char* argv[] = {name, nullptr};
+        ASSERT_TRUE(Startup(s, 1, argv));
+        win = WindowWidget(MainWindow)->windowHandle();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(win));
+        Handle();
+    }
+    void TearDown() override { PlatformShutdown(); }
+
+    // Handles everything pending as the event loop would; false once the program is to end.
+    bool Handle() {
+        QCoreApplication::processEvents();
+        Event ev;
+        while (QueuedEvents() > 0 && WaitMessage(ev)) {
+            if (IsKeyDown(KeyEscape) || !HandleEvent(s, ev)) return false;
+        }
+        return true;
+    }
+
+    EditorState s;
+    QWindow* win = nullptr;
+};
