@@ -141,7 +141,10 @@ void SetControlText(int control, const std::string& text) {
     QString t = QString::fromStdString(text);
     if (auto* label = qobject_cast<QLabel*>(c->widget)) label->setText(t);
     else if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) button->setText(t);
-    else if (auto* field = qobject_cast<QTextEdit*>(c->widget)) field->setPlainText(t);
+    else if (auto* field = qobject_cast<QTextEdit*>(c->widget)) {
+        // Laying the text out again is the costly part of a stroke over pixels already set.
+        if (field->toPlainText() != t) field->setPlainText(t);
+    }
 }
 
 std::string ControlText(int control) {
